@@ -6,6 +6,7 @@
 
 #include "entry_source.h"
 #include "integer_parser.h"
+#include "io_error.h"
 #include "position_table.h"
 #include "state_code.h"
 #include "transcript_sink.h"
@@ -48,6 +49,10 @@ class DecisionEngine {
     void PickOption(std::int32_t which);
     // Betterment A, B, C (points = 1, 2, 3): credit the chosen option.
     void ApplyBetterment(std::int32_t points);
+    // Auto Set: reads the options from the file dpin.txt in the current
+    // directory. Throws IoError when the file cannot be opened or read; the
+    // engine is then unchanged apart from lines already written.
+    void LoadOptionFile();
     // Sorts the options by points, highest first, and lists them.
     void RankResults();
 
