@@ -14,6 +14,8 @@ struct ParseCase {
     bool complete;
 };
 
+void PrintTo(const ParseCase& c, std::ostream* out) { *out << '"' << c.text << '"'; }
+
 class ParseEntryTest : public ::testing::TestWithParam<ParseCase> {};
 
 TEST_P(ParseEntryTest, GivesTheValueAndWhetherTheWholeTextWasANumber) {
