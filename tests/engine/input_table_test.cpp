@@ -4,6 +4,7 @@
 #include <string>
 
 #include "memory_console.h"
+#include "scratch_directory.h"
 
 namespace ranquill {
 namespace {
@@ -38,7 +39,8 @@ enum class Input {
     Option2,
     BettermentA,
     BettermentB,
-    BettermentC
+    BettermentC,
+    AutoSet
 };
 
 void Press(DecisionEngine& engine, Input input) {
@@ -59,6 +61,11 @@ void Press(DecisionEngine& engine, Input input) {
             return engine.ApplyBetterment(2);
         case Input::BettermentC:
             return engine.ApplyBetterment(3);
+        case Input::AutoSet: {
+            const testing::ScratchDirectory directory;
+            directory.WriteFile("dpin.txt", "2\nX\nY\n");
+            return engine.LoadOptionFile();
+        }
     }
 }
 
@@ -70,8 +77,9 @@ struct InputCase {
 };
 
 std::string Name(const ::testing::TestParamInfo<InputCase>& info) {
-    static const char* const inputs[] = {"ManualSet", "Enter",       "Process",     "Option1",
-                                         "Option2",   "BettermentA", "BettermentB", "BettermentC"};
+    static const char* const inputs[] = {"ManualSet",   "Enter",       "Process",
+                                         "Option1",     "Option2",     "BettermentA",
+                                         "BettermentB", "BettermentC", "AutoSet"};
     return std::string(inputs[static_cast<int>(info.param.input)]) + "In" +
            std::to_string(static_cast<int>(info.param.from)) + "_" + std::to_string(info.index);
 }
@@ -147,7 +155,12 @@ INSTANTIATE_TEST_SUITE_P(
 
         InputCase{Input::BettermentC, S20, S50, true},
         InputCase{Input::BettermentC, S60, S60, true},
-        InputCase{Input::BettermentC, S90, S90, false}),
+        InputCase{Input::BettermentC, S90, S90, false},
+
+        InputCase{Input::AutoSet, S10, S50, true}, InputCase{Input::AutoSet, S20, S50, true},
+        InputCase{Input::AutoSet, S40, S50, true}, InputCase{Input::AutoSet, S50, S50, true},
+        InputCase{Input::AutoSet, S60, S50, true}, InputCase{Input::AutoSet, S80, S50, true},
+        InputCase{Input::AutoSet, S90, S50, true}),
     Name);
 
 }  // namespace
