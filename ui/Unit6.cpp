@@ -1,0 +1,52 @@
+#include "Unit6.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+
+#include "FormFont.h"
+#include "OuterGeometry.h"
+
+namespace ranquill::ui {
+
+TForm5::TForm5(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("Form5"));
+    setWindowTitle(QStringLiteral("Ranquill - Welcome - free to use, nothing you enter is saved"));
+    setFont(FormFont());
+    OuterGeometry::Apply(this, QRect(192, 114, 735, 408));
+
+    // The banner shrunk with its proportions kept to the control's width and
+    // drawn at its top left; the rows below it stay background.
+    auto* image1 = new QLabel(this);
+    image1->setObjectName(QStringLiteral("Image1"));
+    image1->setGeometry(8, 16, 713, 201);
+    image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    const QPixmap banner(QStringLiteral(":/banner.jpg"));
+    if (!banner.isNull()) {
+        image1->setPixmap(
+            banner.scaled(image1->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    }
+
+    auto* staticText1 = new QLabel(QStringLiteral("Welcome to Ranquill - GUI 32"), this);
+    staticText1->setObjectName(QStringLiteral("StaticText1"));
+    staticText1->setFont(FormFont(21));
+    staticText1->setGeometry(176, 232, 312, 28);
+
+    auto* button1 = new QPushButton(QStringLiteral("Continue"), this);
+    button1->setObjectName(QStringLiteral("Button1"));
+    button1->setGeometry(304, 320, 75, 25);
+    button1->setAutoDefault(false);
+    button1->setDefault(false);
+    connect(button1, &QPushButton::clicked, this, &TForm5::Button1Click);
+    button1->setFocus();
+}
+
+void TForm5::Button1Click() { emit ContinueRequested(); }
+
+void TForm5::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    if (event->isAccepted()) emit Closed();
+}
+
+}  // namespace ranquill::ui
