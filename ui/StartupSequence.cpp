@@ -8,6 +8,17 @@
 
 namespace ranquill::ui {
 
+namespace {
+
+// A window opened by a click comes up active, its first control focused.
+void ShowInFront(QWidget* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+}  // namespace
+
 StartupSequence::StartupSequence(DecisionEngine& engine, EndProgram endProgram)
     : engine_(engine),
       endProgram_(endProgram ? std::move(endProgram)
@@ -30,7 +41,7 @@ void StartupSequence::OpenTerms() {
     terms_ = new TForm7(welcome_.get());
     connect(terms_, &TForm7::Accepted, this, &StartupSequence::AcceptTerms);
     connect(terms_, &TForm7::Rejected, this, [this] { endProgram_(0); });
-    terms_->show();
+    ShowInFront(terms_);
 }
 
 void StartupSequence::AcceptTerms() {
@@ -43,7 +54,7 @@ void StartupSequence::AcceptTerms() {
     terms_->close();
     terms_->deleteLater();
     terms_ = nullptr;
-    working_->show();
+    ShowInFront(working_);
 }
 
 }  // namespace ranquill::ui
