@@ -56,6 +56,24 @@ void WriteOptionFile(std::string_view head, long long total) {
     }
 }
 
+// Writes dpin.txt with 256 names of 10,000 characters, one at a time so the
+// program's peak memory stays that of the loads.
+void WriteLongNames() {
+    std::FILE* file = std::fopen("dpin.txt", "wb");
+    if (!file) {
+        std::perror("open dpin.txt");
+        std::exit(1);
+    }
+    WriteAll(file, "256\n");
+    for (int k = 0; k < ranquill::DecisionEngine::MaxOptions; ++k) {
+        WriteAll(file, std::string(10'000, static_cast<char>('a' + k % 26)) + "\n");
+    }
+    if (std::fclose(file) != 0) {
+        std::perror("close dpin.txt");
+        std::exit(1);
+    }
+}
+
 void MeasureLoad(const char* what, int repetitions) {
     using Clock = std::chrono::steady_clock;
     const long memoryBefore = PeakMemoryKiB();
@@ -93,14 +111,8 @@ int main() {
     WriteOptionFile("3\nAlpha\nBeta\nGamma\n", 1LL << 30);
     MeasureLoad("1 GiB file whose count is 3", 10);
 
-    std::string names = "256\n";
-    for (int k = 0; k < ranquill::DecisionEngine::MaxOptions; ++k) {
-        names += std::string(10'000, static_cast<char>('a' + k % 26)) + "\n";
-    }
     std::filesystem::remove("dpin.txt");
-    WriteOptionFile(names, static_cast<long long>(names.size()));
-    names.clear();
-    names.shrink_to_fit();
+    WriteLongNames();
     MeasureLoad("256 names of 10,000 characters", 10);
 
     std::filesystem::current_path(directory.parent_path());
