@@ -1,6 +1,6 @@
 #!/usr/bin/python3
 """Draws Ranquill's banner (banner.jpg, 1599 x 428) and icon (ranquill.png,
-256 x 256) into the directory of this script.
+256 x 256, and as ranquill.ico for Windows) into the directory of this script.
 
 A developer tool: the build uses the committed images, never this script.
 Needs Pillow (Debian's python3-pil, hence /usr/bin/python3 rather than
@@ -188,6 +188,8 @@ def draw_icon(path):
     draw_emblem(draw, centre=(size / 2, size / 2), radius=size * 0.48)
     image = image.resize((256, 256), Image.LANCZOS)
     image.save(path, "PNG", optimize=True)
+    # The same icon at the sizes Windows shows, for the program's resource.
+    image.save(os.path.splitext(path)[0] + ".ico", sizes=[(s, s) for s in (16, 24, 32, 48, 64, 256)])
 
 
 if __name__ == "__main__":
