@@ -4,11 +4,25 @@
 
 namespace ranquill::ui {
 
+namespace {
+
+// The windows' captions were sized for MS Sans Serif. Where it is missing, a
+// face of about its widths keeps them from being cut off; wider faces such as
+// DejaVu Sans clip "Betterment C" at 11 pixels.
+QFont FormFamily() {
+    for (const char* family :
+         {"MS Sans Serif", "Microsoft Sans Serif", "Arial", "Liberation Sans"}) {
+        if (QFontDatabase::hasFamily(QString::fromLatin1(family))) {
+            return QFont(QString::fromLatin1(family));
+        }
+    }
+    return QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+}
+
+}  // namespace
+
 QFont FormFont(int pixelSize, QFont::Weight weight) {
-    static const QString preferred = QStringLiteral("MS Sans Serif");
-    QFont font = QFontDatabase::hasFamily(preferred)
-                     ? QFont(preferred)
-                     : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    QFont font = FormFamily();
     font.setPixelSize(pixelSize);
     font.setWeight(weight);
     return font;

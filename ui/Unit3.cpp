@@ -1,6 +1,5 @@
 #include "Unit3.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -10,6 +9,7 @@
 #include "FormFont.h"
 #include "OuterGeometry.h"
 #include "PairProgress.h"
+#include "StaticText.h"
 #include "decision_engine.h"
 
 namespace ranquill::ui {
@@ -19,7 +19,6 @@ const QString TForm1::PlainCaption = QStringLiteral("Ranquill - Decision Aid");
 TForm1::TForm1(DecisionEngine& engine, QWidget* parent)
     : QWidget(parent, Qt::Window),
       engine_(engine),
-      label1_(new QLabel(QStringLiteral("Ranquill - priority lists by pairwise comparison"), this)),
       memo1_(new QPlainTextEdit(this)),
       edit1_(new QLineEdit(this)),
       transcript_(memo1_),
@@ -29,9 +28,9 @@ TForm1::TForm1(DecisionEngine& engine, QWidget* parent)
     setFont(FormFont());
     OuterGeometry::Apply(this, QRect(192, 114, 656, 500));
 
-    label1_->setObjectName(QStringLiteral("Label1"));
-    label1_->setFont(FormFont(16, QFont::Bold));
-    label1_->setGeometry(40, 16, 548, 20);
+    AddStaticText(this, "Label1",
+                  QStringLiteral("Ranquill - priority lists by pairwise comparison"),
+                  {40, 16, 548, 20}, FormFont(16, QFont::Bold));
 
     memo1_->setObjectName(QStringLiteral("Memo1"));
     memo1_->setAccessibleName(QStringLiteral("Transcript"));

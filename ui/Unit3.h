@@ -6,7 +6,6 @@
 #include "EditEntry.h"
 #include "MemoTranscript.h"
 
-class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -57,7 +56,6 @@ class TForm1 : public QWidget {
                            void (TForm1::*handler)());
 
     DecisionEngine& engine_;
-    QLabel* label1_;
     QPlainTextEdit* memo1_;
     QLineEdit* edit1_;
     MemoTranscript transcript_;

@@ -7,6 +7,7 @@
 
 #include "FormFont.h"
 #include "OuterGeometry.h"
+#include "StaticText.h"
 
 namespace ranquill::ui {
 
@@ -28,10 +29,8 @@ TForm5::TForm5(QWidget* parent) : QWidget(parent) {
             banner.scaled(image1->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
     }
 
-    auto* staticText1 = new QLabel(QStringLiteral("Welcome to Ranquill - GUI 32"), this);
-    staticText1->setObjectName(QStringLiteral("StaticText1"));
-    staticText1->setFont(FormFont(21));
-    staticText1->setGeometry(176, 232, 312, 28);
+    AddStaticText(this, "StaticText1", QStringLiteral("Welcome to Ranquill - GUI 32"),
+                  {176, 232, 312, 28}, FormFont(21));
 
     auto* button1 = new QPushButton(QStringLiteral("Continue"), this);
     button1->setObjectName(QStringLiteral("Button1"));

@@ -1,11 +1,11 @@
 #include "Unit7.h"
 
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
 #include "FormFont.h"
 #include "OuterGeometry.h"
+#include "StaticText.h"
 
 namespace ranquill::ui {
 
@@ -38,10 +38,8 @@ TForm7::TForm7(QWidget* parent) : QWidget(parent, Qt::Window) {
     setFont(FormFont());
     OuterGeometry::Apply(this, QRect(192, 114, 713, 500));
 
-    auto* staticText1 = new QLabel(QStringLiteral("License Acceptance Screen"), this);
-    staticText1->setObjectName(QStringLiteral("StaticText1"));
-    staticText1->setFont(FormFont(21));
-    staticText1->setGeometry(240, 40, 242, 28);
+    AddStaticText(this, "StaticText1", QStringLiteral("License Acceptance Screen"),
+                  {240, 40, 242, 28}, FormFont(21));
 
     auto* memo1 = new QPlainTextEdit(QString::fromUtf8(AgreementText), this);
     memo1->setObjectName(QStringLiteral("Memo1"));
@@ -57,9 +55,8 @@ TForm7::TForm7(QWidget* parent) : QWidget(parent, Qt::Window) {
     memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
-    auto* staticText2 = new QLabel(QStringLiteral("Please click either Accept or Reject"), this);
-    staticText2->setObjectName(QStringLiteral("StaticText2"));
-    staticText2->setGeometry(224, 392, 173, 17);
+    AddStaticText(this, "StaticText2", QStringLiteral("Please click either Accept or Reject"),
+                  {224, 392, 173, 17}, FormFont());
 
     auto* button1 = new QPushButton(QStringLiteral("Accept"), this);
     button1->setObjectName(QStringLiteral("Button1"));

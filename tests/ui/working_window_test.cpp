@@ -110,7 +110,9 @@ class WorkingWindowTest : public QObject {
             {"Button9", "Betterment C", {448, 408, 75, 25}},
             {"Button10", "Auto Set", {48, 104, 75, 25}},
         };
-        QCOMPARE(Control<QLabel>(window_.get(), "Label1")->geometry(), QRect(40, 16, 548, 20));
+        const QRect label = Control<QLabel>(window_.get(), "Label1")->geometry();
+        QCOMPARE(label.topLeft(), QPoint(40, 16));
+        QVERIFY(label.width() >= 548);
         QCOMPARE(memo_->geometry(), QRect(168, 56, 401, 241));
         QCOMPARE(edit_->geometry(), QRect(168, 312, 305, 21));
         QVERIFY(!memo_->accessibleName().isEmpty());
