@@ -9,7 +9,8 @@ set(CMAKE_CXX_COMPILER ${mingw_triple}-g++-posix)
 set(CMAKE_RC_COMPILER ${mingw_triple}-windres)
 
 # Look for libraries and headers for the target only, programs on the host.
-set(CMAKE_FIND_ROOT_PATH /usr/${mingw_triple})
+# More roots (a Qt built for Windows) may be given with -DCMAKE_FIND_ROOT_PATH.
+list(APPEND CMAKE_FIND_ROOT_PATH /usr/${mingw_triple})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
