@@ -2,7 +2,6 @@
 
 #include <QPlainTextEdit>
 #include <QScrollBar>
-#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -14,15 +13,17 @@ void MemoTranscript::AppendLine(std::string_view line) {
     document->setUndoRedoEnabled(false);
     QTextCursor cursor(document);
     cursor.movePosition(QTextCursor::End);
+    // One edit block: the view relays out and resizes its scroll range once.
+    cursor.beginEditBlock();
     if (holdsLines_ || !document->isEmpty()) cursor.insertBlock();
     cursor.insertText(QString::fromLocal8Bit(line.data(), static_cast<qsizetype>(line.size())));
+    cursor.endEditBlock();
     document->setUndoRedoEnabled(true);
     holdsLines_ = true;
 
-    // The caret goes to the start of the new line, as after typing it, and
-    // the view shows that line from its first column.
-    cursor.movePosition(QTextCursor::StartOfBlock);
-    memo_->setTextCursor(cursor);
+    // Show the new line from its first column. The user's caret stays where
+    // it was: moving it costs more than the append itself.
+    memo_->verticalScrollBar()->setValue(memo_->verticalScrollBar()->maximum());
     memo_->horizontalScrollBar()->setValue(0);
 }
 

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <memory>
 
@@ -182,6 +183,19 @@ class WorkingWindowTest : public QObject {
         QCOMPARE(actual.size(), expected.size());
         QCOMPARE(engine_->EngineState, StateCode::Finished);
         QVERIFY(edit_->text().isEmpty());
+
+        // Wherever the user scrolled to, the next line is brought into view.
+        QScrollBar* vertical = memo_->verticalScrollBar();
+        QScrollBar* horizontal = memo_->horizontalScrollBar();
+        memo_->moveCursor(QTextCursor::End);
+        QTest::keyClicks(memo_, QString(300, 'w'));
+        QVERIFY(vertical->maximum() > 0 && horizontal->maximum() > 0);
+        vertical->setValue(0);
+        horizontal->setValue(horizontal->maximum());
+        Click(window_.get(), "Button3");
+        QCOMPARE(Lines(memo_).last(), QString("*** Printing sorted list "));
+        QCOMPARE(vertical->value(), vertical->maximum());
+        QCOMPARE(horizontal->value(), 0);
     }
 
     void shortcutButtonsJudgeAWalkAndTheCaptionFollowsIt() {
