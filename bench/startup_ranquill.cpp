@@ -2,6 +2,7 @@
 // the application, the start-up sequence, as the program's entry does them.
 #include <QApplication>
 
+#include "ApplicationSetup.h"
 #include "StartupSequence.h"
 #include "decision_engine.h"
 #include "first_exposure.h"
@@ -9,7 +10,7 @@
 int main(int argc, char* argv[]) {
     ranquill::DecisionEngine engine;
     QApplication application(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
+    ranquill::ui::PrepareApplication();
     const FirstExposure exposure;
     ranquill::ui::StartupSequence startup(engine);
     startup.Start();
