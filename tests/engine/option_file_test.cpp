@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "memory_console.h"
-#include "option_file_reader.h"
+#include "open_failure.h"
 #include "scratch_directory.h"
 
 #ifndef _WIN32
@@ -290,17 +290,9 @@ TEST_F(OptionFileTest, FileWithoutReadPermissionGivesCode5) {
 
 TEST_F(OptionFileTest, NamesTheSystemRejectsOrPathsThroughAFileMapToTheUsersCodes) {
     WriteOptionFile("1\nA\n");
-    auto codeFor = [](const std::string& name) {
-        try {
-            OptionFileReader reader(name);
-        } catch (const IoError& error) {
-            return error.Code();
-        }
-        return 0;
-    };
-    EXPECT_EQ(codeFor(std::string(5000, 'n')), 3);
-    EXPECT_EQ(codeFor("dpin.txt/inner"), 2);
-    EXPECT_EQ(codeFor("missing/dpin.txt"), 2);
+    EXPECT_EQ(testing::OpenFailureCode(std::string(5000, 'n')), 3);
+    EXPECT_EQ(testing::OpenFailureCode("dpin.txt/inner"), 2);
+    EXPECT_EQ(testing::OpenFailureCode("missing/dpin.txt"), 2);
 }
 
 TEST_F(OptionFileTest, ClosesTheFileWhetherTheLoadSucceedsOrFails) {

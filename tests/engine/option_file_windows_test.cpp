@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "memory_console.h"
+#include "open_failure.h"
 #include "option_file_reader.h"
 #include "scratch_directory.h"
 
@@ -139,16 +140,8 @@ TEST_F(WindowsOptionFileTest, OpeningFailuresGiveTheSystemsErrorNumber) {
     CreateDirectoryA("dpin.txt", nullptr);
     EXPECT_EQ(LoadMessage(), "5 File access denied");
 
-    auto codeFor = [](const std::string& name) {
-        try {
-            OptionFileReader reader(name);
-        } catch (const IoError& error) {
-            return error.Code();
-        }
-        return 0;
-    };
-    EXPECT_EQ(codeFor("missing\\dpin.txt"), ERROR_PATH_NOT_FOUND);
-    EXPECT_EQ(codeFor("bad|name"), ERROR_INVALID_NAME);
+    EXPECT_EQ(testing::OpenFailureCode("missing\\dpin.txt"), ERROR_PATH_NOT_FOUND);
+    EXPECT_EQ(testing::OpenFailureCode("bad|name"), ERROR_INVALID_NAME);
 }
 
 }  // namespace
